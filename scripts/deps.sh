@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native_pkgs=(
-  build-essential cmake ninja-build pkg-config locales
+  build-essential cmake ninja-build pkg-config locales python3
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   libsqlite3-dev sqlite3
