@@ -21,6 +21,14 @@ class ObjectRef {
 };
 using Object = std::shared_ptr<ObjectRef>;  // empty pointer: Nothing
 
+// An object of the service's own making that a caller can hold (the database
+// connection and recordset): it reports its State and can be closed.
+class ServiceObject : public ObjectRef {
+ public:
+  virtual bool IsOpen() const = 0;  // State: 1 open, 0 closed
+  virtual void Close() = 0;
+};
+
 struct VariantArray;
 
 // Empty (no value), string, Boolean, 16-bit and 32-bit integers, single,

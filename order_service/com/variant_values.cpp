@@ -6,6 +6,7 @@
 #include "common/numbers.h"
 #include "common/script_error.h"
 #include "order_service/com/com_object_ref.h"
+#include "order_service/com/service_object_dispatch.h"
 
 namespace order_service::com {
 namespace {
@@ -113,7 +114,10 @@ Object ToObject(const VARIANT& v) {
   switch (v.vt) {
     case VT_EMPTY: return nullptr;
     case VT_DISPATCH:
-      return v.pdispVal ? std::make_shared<ComObjectRef>(v.pdispVal, true) : nullptr;
+      if (!v.pdispVal) return nullptr;
+      // One of the service's own objects comes back as itself.
+      if (auto own = ServiceObjectBehind(v.pdispVal)) return own;
+      return std::make_shared<ComObjectRef>(v.pdispVal, true);
     case VT_UNKNOWN:
       return v.punkVal ? std::make_shared<ComObjectRef>(v.punkVal, false) : nullptr;
     default:
@@ -269,9 +273,13 @@ void ValueToVariant(const Value& value, VARIANT* out) {
       out->pdispVal = nullptr;
       return;
     }
+    if (auto own = std::dynamic_pointer_cast<ServiceObject>(*o)) {
+      out->vt = VT_DISPATCH;
+      out->pdispVal = DispatchForServiceObject(own);
+      return;
+    }
     const auto* held = dynamic_cast<const ComObjectRef*>(o->get());
-    // Objects of the service's own making have no COM face yet.
-    if (!held) throw ScriptError::NotImplemented();
+    if (!held) throw ScriptError::NotImplemented();  // no COM face for this kind of object
     held->Get()->AddRef();
     if (held->IsDispatch()) {
       out->vt = VT_DISPATCH;
