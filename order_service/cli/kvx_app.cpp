@@ -9,6 +9,7 @@
 #include "order_service/cli/call_parser.h"
 #include "order_service/cli/call_runner.h"
 #include "order_service/cli/config_commands.h"
+#include "order_service/cli/db_commands.h"
 #include "order_service/cli/kvx_options.h"
 #include "order_service/cli/usage_error.h"
 #include "order_service/native_files.h"
@@ -21,7 +22,10 @@ constexpr char kUsage[] =
     "  config write --server S --user U --password P --database D --orders T --customers T\n"
     "  config read\n"
     "  call MEMBER [ARG...]\n"
-    "  run [FILE]      one call per line: MEMBER ARG..., PROPERTY = VALUE, PROPERTY; # comments\n";
+    "  run [FILE]      one call per line: MEMBER ARG..., PROPERTY = VALUE, PROPERTY; # comments\n"
+    "  db init [--demo] [--force]\n"
+    "  db schema --dialect sqlserver|sqlite [--customers T --orders T]\n"
+    "  sql STATEMENT\n";
 
 std::string ScriptText(const std::vector<std::string>& command, std::istream& in) {
   if (command.size() > 2) throw UsageError("run takes at most one FILE");
@@ -62,6 +66,8 @@ int RunKvx(const std::vector<std::string>& args, std::istream& in, std::ostream&
       if (rest[0] == "read") return ConfigRead(host, options, o.json, out, err);
       throw UsageError("unknown config command " + rest[0]);
     }
+    if (c[0] == "db") return DbCommand(host, rest, o.json, out, err);
+    if (c[0] == "sql") return SqlCommand(host, rest, o.json, out, err);
     if (c[0] == "call") return RunCalls(o, host, {ParseCall(rest)}, out);
     if (c[0] == "run") return RunCalls(o, host, ParseScript(ScriptText(c, in)), out);
     throw UsageError("unknown command " + c[0]);
