@@ -1,6 +1,6 @@
 // Connection and recordset behaviour beyond the conformance table: failures
-// with the driver's text, misuse of a recordset, write transactions, and
-// reading cells with the system's number rules.
+// with the driver's text, misuse of a recordset, write transactions, kept
+// sessions, and reading cells with the system's number rules.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -119,6 +119,30 @@ TEST(WriteTransaction, HoldsOtherWritersAndCommitsOrRollsBackWhole) {
   a.Execute(u"insert into 订单 (编号) values ('3')");
   a.Close();
   EXPECT_EQ(CountRows(b, u"select 编号 from 订单"), 2);
+}
+
+TEST(KeptSessions, NeverCarryAnOpenTransactionOrOutliveTheirFile) {
+  Text db = FreshDatabase("kept.db");
+  {
+    Connection a;
+    a.Open(db);
+    a.Execute(u"create table 客户 (代码 text)");
+    a.BeginWriteTransaction();
+    a.Execute(u"insert into 客户 (代码) values ('A1')");
+  }  // released inside its transaction: the insert is discarded, the session kept
+  Connection b;
+  b.Open(db);
+  EXPECT_FALSE(b.Query(u"select 代码 from 客户").rows.size());
+  b.BeginWriteTransaction();  // the kept session is not inside a transaction any more
+  b.Execute(u"insert into 客户 (代码) values ('B1')");
+  b.Commit();
+  b.Close();
+
+  // The same path made anew is a new database, not the kept session's old file.
+  Text again = FreshDatabase("kept.db");
+  Connection c;
+  c.Open(again);
+  EXPECT_THROW(c.Query(u"select 代码 from 客户"), DatabaseError);
 }
 
 TEST(DbValueReading, UsesTheSystemsNumberRulesAndRefusesNull) {
