@@ -9,7 +9,8 @@ all: build
 deps:
 	@bash scripts/deps.sh
 
-build-%: deps
+# A static pattern rule: make applies no implicit rule to a phony target.
+$(addprefix build-,$(PRESETS)): build-%: deps
 	@cmake --preset $* >/dev/null
 	@cmake --build --preset $* -j $(JOBS)
 
@@ -21,7 +22,7 @@ build/CTestTestfile.cmake:
 	@echo 'subdirs("native" "win32" "win64")' >$@
 
 test: build build/CTestTestfile.cmake
-	@ctest --test-dir build -j $(JOBS) --output-on-failure --timeout 600
+	@ctest --test-dir build -j $(JOBS) --output-on-failure --timeout 600 --no-tests=error
 
 demo: deps
 	@cmake --preset native >/dev/null

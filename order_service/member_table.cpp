@@ -64,7 +64,14 @@ std::vector<MemberSpec> BuildTable() {
                           {P(u"LockPrice", VT::Boolean), P(u"HJGx", VT::String),
                            P(u"Mony", VT::Single), P(u"WAIX", VT::String), P(u"Tones", VT::Single),
                            P(u"JISHUAN", VT::Boolean), Opt(u"CHENBEN", VT::Single, 0.0f)}),
-                     NotBuilt));
+                     [](Wstd& w, std::vector<Value>& a) -> Value {
+                       const auto text = [&a](size_t i) -> Text& { return std::get<Text>(a[i]); };
+                       return w.WStoudiEX(text(0), text(1), text(2), text(3), text(4), text(5), text(6),
+                                          text(7), text(8), text(9), text(10), std::get<bool>(a[11]),
+                                          text(12), std::get<float>(a[13]), text(14),
+                                          std::get<float>(a[15]), std::get<bool>(a[16]),
+                                          std::get<float>(a[17]));
+                     }));
   t.push_back(Method(u"LoadCfgINI", 0x60030004, VT::Boolean, {},
                      [](Wstd& w, std::vector<Value>&) -> Value { return w.LoadCfgINI(); }));
   t.push_back(Method(u"WSGetuserPon", 0x60030006, VT::String, Strings({u"kwd"}), NotBuilt));

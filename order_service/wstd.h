@@ -38,10 +38,22 @@ class Wstd {
   const Text& VipLevel() const { return vip_level_; }
   const PriceRow& PriceSlots() const { return price_slots_; }
   const PriceRow& PriceSlotsB() const { return price_slots_b_; }
+  // Writable for the methods that set them; they keep their values between calls.
+  Text& VipLevel() { return vip_level_; }
+  PriceRow& PriceSlots() { return price_slots_; }
+  PriceRow& PriceSlotsB() { return price_slots_b_; }
 
   // Reads and decodes the configuration file into the six configuration
   // properties and builds the connection string; false when it cannot.
   bool LoadCfgINI();
+
+  // Prices one order and writes it into the order table; returns the total
+  // in parentheses, the bare total for a price-only request, or a result
+  // text. Writes back Codes trimmed and, for a fixed amount, Heshu as "0".
+  Text WStoudiEX(Text& Codes, const Text& fnames, const Text& AB, const Text& FM, Text& Heshu,
+                 const Text& ks, const Text& ZW, const Text& Notes, const Text& RePr,
+                 const Text& BarCodes, const Text& ProTYPE, bool LockPrice, const Text& HJGx,
+                 float Mony, const Text& WAIX, float Tones, bool JISHUAN, float CHENBEN = 0);
 
   Text GetVIP(const Text& ST, int32_t P) const;
   Text GetKWD(const Text& ST, int32_t P, const Text& SNC = u"-") const;

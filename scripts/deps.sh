@@ -11,7 +11,7 @@ native_pkgs=(
   unixodbc unixodbc-dev odbcinst libsqliteodbc tdsodbc
   mingw-w64 mingw-w64-tools g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine64 libwine-dev
-  xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
+  xvfb xdotool x11-utils imagemagick fonts-wqy-microhei bsdextrautils
   tesseract-ocr tesseract-ocr-eng tesseract-ocr-chi-sim tesseract-ocr-chi-tra tesseract-ocr-jpn
 )
 # 32-bit Windows programs under Wine need the 32-bit loader and the 32-bit
