@@ -1,5 +1,5 @@
-// Deep comparison of boundary values, used to tell which by-reference
-// arguments a call changed.
+// Deep comparison and copy of boundary values, used to tell which
+// by-reference arguments a call changed.
 #include "order_service/value.h"
 
 #include <cstring>
@@ -29,6 +29,17 @@ bool SameValue(const Value& a, const Value& b) {
     return std::memcmp(x, &y, sizeof y) == 0;
   }
   return a == b;
+}
+
+Value DeepCopy(const Value& v) {
+  if (const auto* a = std::get_if<std::shared_ptr<VariantArray>>(&v)) {
+    if (!*a) return v;
+    auto copy = std::make_shared<VariantArray>();
+    copy->lbound = (*a)->lbound;
+    for (const Value& item : (*a)->items) copy->items.push_back(DeepCopy(item));
+    return copy;
+  }
+  return v;
 }
 
 }  // namespace order_service

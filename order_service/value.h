@@ -50,5 +50,8 @@ struct VariantArray {
 };
 
 bool SameValue(const Value& a, const Value& b);  // deep comparison (arrays by content, objects by identity)
+// A copy that shares no array with v, so a change a call makes to an array in
+// place still shows against it.
+Value DeepCopy(const Value& v);
 
 }  // namespace order_service

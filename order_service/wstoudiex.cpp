@@ -150,6 +150,13 @@ Text Wstd::WStoudiEX(Text& Codes, const Text& fnames, const Text& AB, const Text
     const PricingCustomer customer = ResolvePriceLevel(*this, *conn, *rs, pricing_customer);
 
     float unit_price = 0, total = 0, cost = 0;
+    // A fixed amount replaces the priced total; the stored quantity becomes "0".
+    auto ApplyFixedAmount = [&] {
+      if (Mony <= 0) return;
+      total = Mony;
+      unit_price = common::ToSingle(Quotient(Mony, common::NumericValue(Heshu)));
+      Heshu = u"0";
+    };
     if (ProTYPE == kSpecialPaperCards) {
       if (Mony > 0) {
         total = Mony;
@@ -165,21 +172,13 @@ Text Wstd::WStoudiEX(Text& Codes, const Text& fnames, const Text& AB, const Text
       const PassResult sale = pricer.Run(card, price_slots_, price_slots_b_);
       total = sale.amount;
       unit_price = sale.unit_price;
-      if (Mony > 0) {
-        total = Mony;
-        unit_price = common::ToSingle(Quotient(Mony, common::NumericValue(Heshu)));
-        Heshu = u"0";
-      }
+      ApplyFixedAmount();
       if (JISHUAN) return Total(total);
       if (Tones > 0) total = Tones;
       LoadCardRows(*this, *conn, *rs, st::kCostPrices, st::kCostPricesB);
       cost = pricer.Run(card, price_slots_, price_slots_b_).amount;
     } else {
-      if (Mony > 0) {
-        total = Mony;
-        unit_price = common::ToSingle(Quotient(Mony, common::NumericValue(Heshu)));
-        Heshu = u"0";
-      }
+      ApplyFixedAmount();
       if (JISHUAN) return Total(total);
       if (Tones > 0) total = Tones;
     }

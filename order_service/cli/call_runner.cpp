@@ -6,25 +6,9 @@
 #include "common/script_error.h"
 
 namespace kvx {
-namespace {
 
+using order_service::DeepCopy;
 using order_service::Value;
-using order_service::VariantArray;
-
-// A copy that shares no array with the original, so a change made in place
-// by the call still shows against it.
-Value DeepCopy(const Value& v) {
-  if (const auto* a = std::get_if<std::shared_ptr<VariantArray>>(&v)) {
-    if (!*a) return v;
-    auto copy = std::make_shared<VariantArray>();
-    copy->lbound = (*a)->lbound;
-    for (const Value& item : (*a)->items) copy->items.push_back(DeepCopy(item));
-    return copy;
-  }
-  return v;
-}
-
-}  // namespace
 
 CallOutcome RunCall(order_service::Wstd& w, order_service::ConsoleHost& host, const ParsedCall& call) {
   CallOutcome out;

@@ -37,18 +37,6 @@ const MemberSpec* ById(const std::vector<MemberSpec>& members, DISPID id) {
   return nullptr;
 }
 
-// Arrays are copied element by element, so a method that changes an array in
-// place is still seen as having changed it.
-Value DeepCopy(const Value& v) {
-  if (const auto* a = std::get_if<std::shared_ptr<VariantArray>>(&v)) {
-    if (!*a) return v;
-    auto copy = std::make_shared<VariantArray>();
-    copy->lbound = (*a)->lbound;
-    for (const Value& item : (*a)->items) copy->items.push_back(DeepCopy(item));
-    return copy;
-  }
-  return v;
-}
 
 // The macro's error number as the HRESULT a caller's Err object decodes:
 // small numbers are the language's own errors (FACILITY_CONTROL), larger ones

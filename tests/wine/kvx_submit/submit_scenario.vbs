@@ -10,6 +10,13 @@ r = w.WStoudiEX(codes, "名片 90x54", "单面", "无", heshu, "1", "1", "Tom's"
 CheckEqual r, "(289)", "a stored card order returns its total in parentheses"
 CheckEqual codes, "A0001星光广告", "Codes comes back trimmed"
 CheckEqual heshu, "30", "Heshu stays as given without a fixed amount"
+' The call's connection and recordset stay in cn and RS, both closed.
+Dim held
+Check Not w.cn Is Nothing, "cn holds the call's connection"
+Set held = w.cn
+Check w.cn Is held, "cn gives back the same object while it is held"
+CheckEqual w.cn.State, CLng(0), "a stored order closes its connection"
+CheckEqual w.RS.State, CLng(0), "the insert leaves the recordset closed"
 
 ' Special-paper cards at a fixed amount.
 codes = "C0005新客户图文"
@@ -46,6 +53,10 @@ CheckEqual r, "该用户名已经被登记过！", "the same order on the same b
 codes = "Z9999测试"
 r = w.WStoudiEX(codes, "名片", "单面", "无", heshu, "1", "1", "", "", "W-0006", "名片", False, "", 0, "", 0, False)
 CheckEqual r, "没有注册该用户[Z9999测试],请重新注册！", "an unknown customer is refused"
+CheckEqual w.cn.State, CLng(1), "a refused unknown customer leaves the new connection open"
+Check Not w.cn Is held, "each database call replaces cn"
+w.cn.Close
+CheckEqual w.cn.State, CLng(0), "a macro can close the connection"
 
 ' No customer code: the box (dismissed by the harness), then ERR.
 codes = " 12345 "
