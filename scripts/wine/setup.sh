@@ -23,23 +23,24 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 
-# Xvfb on the first display number that is free, so tests never touch a
-# display of the machine and two builds can run side by side.
+# Xvfb on a display number it picks itself among the free ones (-displayfd),
+# so tests never touch a display of the machine and two builds starting at
+# the same moment cannot take the same number.
 "$here/teardown.sh" "$1" "$2" >/dev/null 2>&1 || true
-for n in $(seq 90 199); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$WINE_STATE_DIR/xvfb.log" 2>&1 </dev/null &
-  echo $! >"$WINE_STATE_DIR/xvfb.pid"
-  for _ in $(seq 50); do
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-      echo ":$n" >"$WINE_STATE_DIR/display"
-      break 2
-    fi
-    sleep 0.1
-  done
-  kill "$(cat "$WINE_STATE_DIR/xvfb.pid")" 2>/dev/null || true
+rm -f "$WINE_STATE_DIR/display.number"
+setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+  3>"$WINE_STATE_DIR/display.number" >"$WINE_STATE_DIR/xvfb.log" 2>&1 </dev/null &
+echo $! >"$WINE_STATE_DIR/xvfb.pid"
+for _ in $(seq 100); do
+  n=$(head -n 1 "$WINE_STATE_DIR/display.number" 2>/dev/null || true)
+  if [ -n "$n" ] && xdpyinfo -display ":$n" >/dev/null 2>&1; then
+    echo ":$n" >"$WINE_STATE_DIR/display"
+    break
+  fi
+  kill -0 "$(cat "$WINE_STATE_DIR/xvfb.pid")" 2>/dev/null || break
+  sleep 0.1
 done
-[ -f "$WINE_STATE_DIR/display" ] || { echo "no free X display for Xvfb" >&2; exit 1; }
+[ -f "$WINE_STATE_DIR/display" ] || { echo "Xvfb did not start:" >&2; cat "$WINE_STATE_DIR/xvfb.log" >&2; exit 1; }
 export DISPLAY=$(cat "$WINE_STATE_DIR/display")
 
 # One persistent wineserver for the whole run saves its start-up per test.
