@@ -7,6 +7,7 @@
 
 #include "common/numbers.h"
 #include "order_service/schema/ddl_writer.h"
+#include "order_service/sql_text.h"
 #include "order_service/schema/product_columns.h"
 #include "order_service/schema/table_suffixes.h"
 
@@ -214,7 +215,7 @@ DemoRows PlateRecords(const TableNames& n) {
 Text Literal(Dialect dialect, const ColumnDef& column, const Text& value) {
   if (IsNumberKind(column.kind)) return value;
   // N'' keeps Chinese text intact whatever the SQL Server database's code page.
-  return (dialect == Dialect::kSqlServer ? u"N'" : u"'") + common::Replace(value, u"'", u"''") + u"'";
+  return (dialect == Dialect::kSqlServer ? u"N" : u"") + order_service::Quoted(value);
 }
 
 }  // namespace

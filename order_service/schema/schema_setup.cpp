@@ -2,6 +2,7 @@
 #include "order_service/schema/schema_setup.h"
 
 #include "order_service/schema/ddl_writer.h"
+#include "order_service/sql_text.h"
 #include "order_service/schema/demo_data.h"
 
 namespace order_service::schema {
@@ -14,8 +15,7 @@ std::string JoinNames(const std::vector<Text>& tables) {
 }
 
 bool TableExists(db::Connection& cn, Dialect dialect, const Text& table) {
-  const Text name = common::Replace(QuoteName(Dialect::kSqlServer, table), u"'", u"''");
-  const Text literal = (dialect == Dialect::kSqlServer ? u"N'" : u"'") + name + u"'";
+  const Text literal = (dialect == Dialect::kSqlServer ? u"N" : u"") + order_service::Quoted(QuoteName(Dialect::kSqlServer, table));
   const db::ResultRows r = cn.Query(u"Select Object_Id(" + literal + u")");
   return !r.rows.empty() && !r.rows[0].empty() && !r.rows[0][0].IsNull();
 }

@@ -11,7 +11,7 @@
 
 #include "common/script_error.h"
 #include "order_service/com/dispatch_glue.h"
-#include "order_service/host.h"
+#include "tests/order_service/fake_host.h"
 #include "order_service/wstd.h"
 
 namespace {
@@ -19,16 +19,6 @@ namespace {
 using namespace order_service;
 using order_service::com::DispatchGetIDsOfNames;
 using order_service::com::DispatchInvoke;
-
-// The glue needs a service object; these calls never reach its host.
-class QuietHost : public Host {
- public:
-  int ShowMessageBox(const Text&, int, const Text&) override { return kIdOk; }
-  void ProcessPendingMessages() override {}
-  common::DateTime Now() override { return {}; }
-  Text WindowsDirectory() override { return u"C:\\windows"; }
-  FileContents ReadNormalFile(const Text&) override { return {}; }
-};
 
 constexpr DISPID kChange = 7;
 constexpr DISPID kFail = 8;
@@ -117,7 +107,7 @@ class DispatchGlue : public ::testing::Test {
   std::wstring ResultText() { return result_.vt == VT_BSTR ? Bstr(result_.bstrVal) : L"<not a string>"; }
 
   std::vector<MemberSpec> table_ = Table();
-  QuietHost host_;
+  FakeHost host_;  // the glue needs a service object; these calls never reach its host
   Wstd wstd_{host_};
   VARIANT result_ = Make(VT_EMPTY);
   EXCEPINFO excep_{};
